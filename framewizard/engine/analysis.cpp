@@ -175,6 +175,21 @@ std::optional<AnalysisError> FrameAnalysis::validate() const
         if (!std::isfinite(m.sectionTable(s, 2)))
             return fail(ErrorKind::NotFinite, s, section + "的位置超出数值范围，无法计算。");
     }
+
+    // The in-span share of a linearly rising load divides by its distance a;
+    // with a = 0 that share exists only for a section at negative XP.
+    for (std::size_t s = 1; s <= sections; ++s) {
+        const double xp = m.sectionTable(s, 2);
+        if (!(xp < 0))
+            continue;
+        for (std::size_t l = 1; l <= loads; ++l) {
+            if (m.loadTable(l, 1) == m.sectionTable(s, 1) && m.loadTable(l, 3) == 0
+                && loadKindOf(m.loadTable(l, 4)) == 5)
+                return fail(ErrorKind::SectionLoad, s,
+                            "第" + num(s) + "个截面的位置为负，而第" + num(l)
+                                + "个荷载（类型5）离小端的距离为0，无法计算该截面的内力。");
+        }
+    }
     return std::nullopt;
 }
 
@@ -538,6 +553,14 @@ void FrameAnalysis::sub15()
 
 AnalysisOutcome FrameAnalysis::run(AnalysisListener* listener)
 {
+    AnalysisOutcome outcome = runSteps(listener);
+    if (outcome.error)
+        outcome.results = AnalysisResults{};
+    return outcome;
+}
+
+AnalysisOutcome FrameAnalysis::runSteps(AnalysisListener* listener)
+{
     AnalysisOutcome outcome;
     if (auto error = validate()) {
         outcome.error = std::move(error);
@@ -626,8 +649,7 @@ AnalysisOutcome FrameAnalysis::run(AnalysisListener* listener)
             if (model_.loadTable(l, 1) != member)
                 continue;
             setLoad(l);
-            // A linearly rising load ending at the small end (a = 0) has no
-            // part beyond a section only when XP >= 0; otherwise XP / a divides by 0.
+            // Refused by validate() already; sub14 must never divide XP by a = 0.
             if (loadKind_ == 5 && a_ == 0 && a_ - XP_ > 0) {
                 outcome.error = fail(ErrorKind::SectionLoad, s,
                                      "第" + num(s) + "个截面的位置为负，而第" + num(l)

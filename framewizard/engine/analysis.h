@@ -163,6 +163,8 @@ public:
     const long* locationVector() const { return locationVector_; }      // [1..6]
 
 private:
+    AnalysisOutcome runSteps(AnalysisListener* listener);
+
     FrameModel& model_;
 
     std::size_t n_ = 0;  // unknownCount
