@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace framewizard::engine {
 
@@ -73,6 +74,32 @@ void zero(T (&a)[N])
         std::fill(a, a + N, T{});
     }
 }
+
+// Loads ordered by their member number as stored, then by load number, so the
+// loads of a section's member are found without scanning every load.
+struct LoadIndex {
+    std::vector<std::pair<double, std::size_t>> entries;
+
+    explicit LoadIndex(const FrameModel& m)
+    {
+        const auto loads = static_cast<std::size_t>(m.loadCount);
+        entries.reserve(loads);
+        for (std::size_t l = 1; l <= loads; ++l)
+            entries.emplace_back(m.loadTable(l, 1), l);
+        std::sort(entries.begin(), entries.end());
+    }
+
+    // Loads whose member number equals `member` exactly, in ascending load order.
+    std::pair<const std::pair<double, std::size_t>*, const std::pair<double, std::size_t>*>
+    on(double member) const
+    {
+        const auto lower = std::lower_bound(entries.begin(), entries.end(), std::make_pair(member, std::size_t{0}));
+        auto upper = lower;
+        while (upper != entries.end() && upper->first == member)
+            ++upper;
+        return {entries.data() + (lower - entries.begin()), entries.data() + (upper - entries.begin())};
+    }
+};
 
 }  // namespace
 
@@ -178,13 +205,15 @@ std::optional<AnalysisError> FrameAnalysis::validate() const
 
     // The in-span share of a linearly rising load divides by its distance a;
     // with a = 0 that share exists only for a section at negative XP.
+    const LoadIndex index(m);
     for (std::size_t s = 1; s <= sections; ++s) {
         const double xp = m.sectionTable(s, 2);
         if (!(xp < 0))
             continue;
-        for (std::size_t l = 1; l <= loads; ++l) {
-            if (m.loadTable(l, 1) == m.sectionTable(s, 1) && m.loadTable(l, 3) == 0
-                && loadKindOf(m.loadTable(l, 4)) == 5)
+        const auto [first, last] = index.on(m.sectionTable(s, 1));
+        for (auto it = first; it != last; ++it) {
+            const std::size_t l = it->second;
+            if (m.loadTable(l, 3) == 0 && loadKindOf(m.loadTable(l, 4)) == 5)
                 return fail(ErrorKind::SectionLoad, s,
                             "第" + num(s) + "个截面的位置为负，而第" + num(l)
                                 + "个荷载（类型5）离小端的距离为0，无法计算该截面的内力。");
@@ -636,6 +665,9 @@ AnalysisOutcome FrameAnalysis::runSteps(AnalysisListener* listener)
 
     const auto sections = static_cast<std::size_t>(model_.sectionCount);
     outcome.results.sections.reserve(sections);
+    // The loads of each section are those whose member number equals the
+    // section's exactly (unrounded), taken in load order.
+    const LoadIndex index(model_);
     for (std::size_t s = 1; s <= sections; ++s) {
         setSection(s);
         sub9();
@@ -645,9 +677,9 @@ AnalysisOutcome FrameAnalysis::runSteps(AnalysisListener* listener)
         sub6();
         sub15();
         const double member = model_.sectionTable(s, 1);
-        for (std::size_t l = 1; l <= loads; ++l) {
-            if (model_.loadTable(l, 1) != member)
-                continue;
+        const auto [first, last] = index.on(member);
+        for (auto it = first; it != last; ++it) {
+            const std::size_t l = it->second;
             setLoad(l);
             // Refused by validate() already; sub14 must never divide XP by a = 0.
             if (loadKind_ == 5 && a_ == 0 && a_ - XP_ > 0) {
