@@ -21,8 +21,12 @@ void listInput(const BeamModel& b, const LineSink& sink)
     sink(S(n) + blanks(7) + S(int{b.leftSupportCode}) + blanks(8) + S(int{b.rightSupportCode}));
 
     sink(std::string(" 杆序号  ") + "杆长度" + " 刚度EI");
-    for (int k = 1; k <= n - 1; ++k)
-        sink(blanks(4) + T(k) + blanks(4) + S(b.L.get(k)) + blanks(4) + S(b.EI.get(k)));
+    for (int k = 1; k <= n - 1; ++k) {
+        // Read in listing order, so a short array is reported where it shows.
+        const float length = b.L.get(k);
+        const float stiffness = b.EI.get(k);
+        sink(blanks(4) + T(k) + blanks(4) + S(length) + blanks(4) + S(stiffness));
+    }
 
     sink(blanks(3) + "结点序号 " + "结点力偶荷载");
     for (int j = 1; j <= n; ++j)
@@ -128,13 +132,21 @@ ResultText buildResultText(const BeamModel& model)
 std::string fixed3(double x)
 {
     if (!std::isfinite(x))
-        return x != x ? "NaN" : (x < 0 ? "-Infinity" : "Infinity");
+        return std::isnan(x) ? "NaN" : (x < 0 ? "-Infinity" : "Infinity");
+    // Halves are rounded away from zero (2.0625 -> 2.063), as a reader of a
+    // three-decimal table expects; printf alone would round them to even.
+    // A half can only occur where x * 1000 is exact, which fma confirms.
+    double magnitude = std::fabs(x);
+    const double scaled = magnitude * 1000.0;
+    const bool exactProduct = std::fma(magnitude, 1000.0, -scaled) == 0.0;
+    if (exactProduct && scaled - std::floor(scaled) == 0.5)
+        magnitude = (std::floor(scaled) + 1.0) / 1000.0;
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.3f", x);
+    std::snprintf(buffer, sizeof buffer, "%.3f", magnitude);
     std::string text = buffer;
     // A value that rounds to zero is shown without a sign.
-    if (text == "-0.000")
-        text = "0.000";
+    if (x < 0 && text != "0.000")
+        text.insert(text.begin(), '-');
     return text;
 }
 

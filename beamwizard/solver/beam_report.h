@@ -62,8 +62,9 @@ struct ResultText {
 ResultText buildResultText(const BeamModel& model);
 
 // x in the pattern "####0.000": at least one digit before the point, exactly
-// three after it, rounded, "-" before a value that is still negative after
-// rounding ("0.000" for -0.0001), no grouping, no padding. 67.5 -> "67.500".
+// three after it, rounded (halves away from zero: 2.0625 -> "2.063"), "-"
+// before a value that is still negative after rounding ("0.000" for
+// -0.0001), no grouping, no padding. 67.5 -> "67.500", -45 -> "-45.000".
 std::string fixed3(double x);
 
 // A whole number "printed as a number": sign place (blank or "-"), digits,

@@ -37,10 +37,19 @@ void solve(BeamModel& b, const LineSink& sink)
     // moments of the span ends meeting at the node. Always from the couples
     // as entered, so a second run repeats the first.
     P.assignFrom(b.enteredCouple);
-    P.set(1, double(P.get(1)) - b.M.get(1, 1));
-    P.set(n, double(P.get(n)) - b.M.get(n - 1, 2));
-    for (int j = 2; j <= n - 1; ++j)
-        P.set(j, double(P.get(j)) - b.M.get(j - 1, 2) - b.M.get(j, 1));
+    // (Operands are read into locals so that the first short array met is
+    // always the one reported.)
+    {
+        const double p1 = P.get(1);
+        P.set(1, p1 - b.M.get(1, 1));
+        const double pn = P.get(n);
+        P.set(n, pn - b.M.get(n - 1, 2));
+    }
+    for (int j = 2; j <= n - 1; ++j) {
+        const double pj = P.get(j);
+        const double leftSpanEnd = b.M.get(j - 1, 2);
+        P.set(j, pj - leftSpanEnd - b.M.get(j, 1));
+    }
 
     // Tridiagonal, symmetric rotation stiffness.
     K.set(1, 1, 4.0 * i.get(1));
@@ -106,8 +115,9 @@ void solve(BeamModel& b, const LineSink& sink)
         const double right = P.get(k + 1);
         endMoment.set(k, 1, 2.0 * ik * right + 4.0 * ik * left + b.M.get(k, 1));
         endMoment.set(k, 2, 4.0 * ik * right + 2.0 * ik * left + b.M.get(k, 2));
+        const double length = b.L.get(k);
         const double t = storeSingle(
-            checkedQuotient(-double(endMoment.get(k, 1)) - endMoment.get(k, 2), b.L.get(k),
+            checkedQuotient(-double(endMoment.get(k, 1)) - endMoment.get(k, 2), length,
                             "第 " + num(k) + " 杆的杆端剪力中杆长 L(" + num(k) + ") 为零"),
             "第 " + num(k) + " 杆的杆端弯矩剪力项");
         endShear.set(k, 1, t + b.S0.get(k, 1));
