@@ -81,7 +81,7 @@ void solve(BeamModel& b, const LineSink& sink)
         for (int r = k + 1; r <= n; ++r) {
             const double f = storeSingle(
                 checkedQuotient(K.get(k, r), K.get(k, k),
-                                "消元时刚度矩阵主元 K(" + num(k) + "," + num(k) + ") 为零"),
+                                "消元时刚度矩阵主元 K(" + num(k) + "," + num(k) + ") 为零（请检查抗弯刚度 EI）"),
                 "消元因子");
             for (int c = 1; c <= n; ++c)
                 K.set(r, c, double(K.get(r, c)) - f * K.get(k, c));
@@ -91,12 +91,12 @@ void solve(BeamModel& b, const LineSink& sink)
 
     // Back substitution; P becomes the rotations.
     P.set(n, checkedQuotient(P.get(n), K.get(n, n),
-                             "回代时刚度矩阵主元 K(" + num(n) + "," + num(n) + ") 为零"));
+                             "回代时刚度矩阵主元 K(" + num(n) + "," + num(n) + ") 为零（请检查抗弯刚度 EI）"));
     for (int r = n - 1; r >= 1; --r) {
         for (int c = r + 1; c <= n; ++c)
             P.set(r, double(P.get(r)) - double(K.get(r, c)) * P.get(c));
         P.set(r, checkedQuotient(P.get(r), K.get(r, r),
-                                 "回代时刚度矩阵主元 K(" + num(r) + "," + num(r) + ") 为零"));
+                                 "回代时刚度矩阵主元 K(" + num(r) + "," + num(r) + ") 为零（请检查抗弯刚度 EI）"));
     }
 
     sink(blanks(3) + "结点序号 " + "结点转角位移");
