@@ -8,29 +8,43 @@
 
 namespace framewizard::engine {
 
+namespace {
+
+// Appends the pieces one by one (cheaper than a chain of temporaries).
+template <typename... Pieces>
+std::string joined(const Pieces&... pieces)
+{
+    std::string out;
+    (out.append(pieces), ...);
+    return out;
+}
+
+std::string blanks(std::size_t count) { return std::string(count, ' '); }
+
+}  // namespace
+
 std::string list1Heading()
 {
-    return std::string(" ") + "node" + "      R(角位移)      " + "                  U(水平线位移)            "
-        + "                V(竖向线位移)";
+    return joined(std::string(" "), std::string("node"), std::string("      R(角位移)      "),
+                  std::string("                  U(水平线位移)            "), std::string("                V(竖向线位移)"));
 }
 
 std::string list2Heading()
 {
-    return std::string(" K杆号") + "      XP(截面位置)" + "             N(轴力)" + "                M(弯矩)"
-        + "                    Q(翦力)";
+    return joined(std::string(" K杆号"), std::string("      XP(截面位置)"), std::string("             N(轴力)"),
+                  std::string("                M(弯矩)"), std::string("                    Q(翦力)"));
 }
 
 std::string nodeLine(double node, double r, double u, double v)
 {
-    return " " + common::signedText(node) + std::string(6, ' ') + common::signedText(r) + std::string(12, ' ')
-        + common::signedText(u) + std::string(20, ' ') + common::signedText(v);
+    return joined(blanks(1), common::signedText(node), blanks(6), common::signedText(r), blanks(12),
+                  common::signedText(u), blanks(20), common::signedText(v));
 }
 
 std::string sectionLine(double member, double xp, double n, double m, double q)
 {
-    return "  " + common::signedText(member) + std::string(7, ' ') + common::signedText(xp)
-        + std::string(18, ' ') + common::signedText(n) + std::string(9, ' ') + common::signedText(m)
-        + std::string(12, ' ') + common::signedText(q);
+    return joined(blanks(2), common::signedText(member), blanks(7), common::signedText(xp), blanks(18),
+                  common::signedText(n), blanks(9), common::signedText(m), blanks(12), common::signedText(q));
 }
 
 namespace {
