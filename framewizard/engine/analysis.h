@@ -82,8 +82,10 @@ struct AnalysisOutcome {
 //  1. addList2Item(List2 heading), before anything is computed;
 //  2. after the solution: addList1Item(List1 heading), then one node line per free node;
 //  3. addList2Item(section line) as each section is computed.
-// When validation fails nothing is reported; when the solution fails only the
-// List2 heading has been reported. Either way the outcome carries the error.
+// When validation fails nothing is reported; a later failure (a vanishing
+// pivot, a band too large, a value overflowing) can come after some lines.
+// Either way the outcome carries the error, its results are empty, and the
+// lines reported are no valid results.
 class AnalysisListener {
 public:
     virtual ~AnalysisListener() = default;
@@ -91,12 +93,15 @@ public:
     virtual void addList2Item(const std::string& text) = 0;
 };
 
-// Pivot test of the elimination: a pivot is taken as vanishing when its
-// magnitude is not above kPivotTolerance times the magnitude of the same
-// diagonal entry before elimination (or is exactly 0). For a stiffness matrix
-// the pivot of a freedom is its diagonal stiffness less what the freedoms
-// before it take up; what is left below 1e-12 of it is rounding noise of a
-// mechanism, far below the ratio of any frame that carries load.
+// Pivot test of the elimination: a pivot is taken as vanishing when it is 0,
+// not finite, or its magnitude is not above kPivotTolerance times the
+// magnitude of the same diagonal entry before elimination. The pivot of a
+// freedom is its diagonal stiffness less what the freedoms before it take up.
+// In a mechanism (a floating frame, columns without bending stiffness) what is
+// left is rounding noise, 1e-14 of the diagonal or less, whatever the ratio of
+// axial to bending stiffness; in a sound frame the ratio falls roughly like
+// EI / (EA L^2), so 1e-12 only refuses frames whose stiffnesses differ by
+// twelve orders of magnitude, which would have lost every significant digit.
 inline constexpr double kPivotTolerance = 1e-12;
 
 // Largest band matrix (unknownCount x bandWidth numbers) a run will create.
