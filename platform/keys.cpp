@@ -109,12 +109,14 @@ QObject* install(QWidget* widget, Function function)
 {
     if (!widget)
         return nullptr;
-    if (auto* existing = widget->findChild<Filter*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if constexpr (std::is_same_v<Filter, KeyPressFilter>)
-            existing->setHandler(std::move(function));
-        else
-            existing->setFilter(std::move(function));
-        return existing;
+    for (QObject* child : widget->children()) {
+        if (auto* existing = dynamic_cast<Filter*>(child)) {
+            if constexpr (std::is_same_v<Filter, KeyPressFilter>)
+                existing->setHandler(std::move(function));
+            else
+                existing->setFilter(std::move(function));
+            return existing;
+        }
     }
     auto* filter = new Filter(widget, std::move(function));
     widget->installEventFilter(filter);

@@ -62,7 +62,6 @@ Screen* openScreen(std::type_index type, const ScreenMaker& defaultMaker)
 {
     if (Screen* existing = findScreen(type)) {
         existing->show();
-        existing->raise();
         existing->activateWindow();
         return existing;
     }
@@ -77,7 +76,6 @@ Screen* openScreen(std::type_index type, const ScreenMaker& defaultMaker)
     if (!guard || findScreen(type) != made)
         return nullptr;
     made->show();
-    made->raise();
     made->activateWindow();
     return made;
 }

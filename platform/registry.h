@@ -4,7 +4,7 @@
 //
 //   open<T>()   not loaded -> build (factory or `new T`), run load(), show centred;
 //               hidden     -> show again, nothing reset, load() does not run;
-//               shown      -> stays as it is (raised).
+//               shown      -> stays as it is.
 //   hide<T>()   invisible, everything in it kept (fields, lists, timers).
 //   close<T>()  invisible and discarded (deleteLater); the slot is cleared at once,
 //               so an open<T>() right after, even inside T's own button handler,

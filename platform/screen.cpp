@@ -252,10 +252,10 @@ void Screen::showEvent(QShowEvent* event)
 
 void Screen::closeEvent(QCloseEvent* event)
 {
-    // Only the window frame's close box gets here: the registry hides screens.
+    // The registry never closes windows (it hides them), so this is the window
+    // frame's close box or a QWidget::close() call: both count as the close box.
     event->ignore();
-    if (event->spontaneous())
-        closeBoxPressed();
+    closeBoxPressed();
 }
 
 } // namespace platform
