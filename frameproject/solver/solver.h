@@ -14,8 +14,9 @@
 //
 // Lines reach the sink in this order: numbering block, load-vector block,
 // band line, displacement block, end-force block. The model is checked
-// before anything is emitted; a check failure emits nothing. A vanishing
-// pivot is found during the elimination, after the band line. On success
+// before anything is emitted; a check failure emits nothing. A band matrix
+// too large for memory and a vanishing pivot are found after the band line
+// (the lines up to it have been emitted). On success
 // model.F holds the forces of the last element and model.ResultText the
 // end-force heading and lines, each ended by CR LF; on failure ResultText is
 // emptied (it never shows results of another model) and F is 0.
