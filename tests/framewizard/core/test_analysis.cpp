@@ -235,3 +235,26 @@ TEST(Sections, SameSectionTwiceIsComputedTwiceInOrder)
     EXPECT_EQ(out.results.sections[0].m, out.results.sections[2].m);
     EXPECT_EQ(out.results.sections[0].n, out.results.sections[2].n);
 }
+
+TEST(ResultsFileOfARun, NodeLinesThenOneEmptyRecordThenSectionLinesThenTwo)
+{
+    auto model = frames::portalFrame();
+    Recorder lists;
+    ASSERT_TRUE(runAnalysis(model, &lists).ok());
+    const std::string text = resultsFileText(lists.list1, lists.list2);
+    std::vector<std::string> records;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        ASSERT_NE(end, std::string::npos);
+        records.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    ASSERT_EQ(records.size(), 3u + 7u);
+    EXPECT_EQ(records[0], '"' + lists.list1[1] + '"');
+    EXPECT_EQ(records[1], '"' + lists.list1[2] + '"');
+    EXPECT_EQ(records[2], "\"\"");
+    EXPECT_EQ(records[3], '"' + lists.list2[1] + '"');
+    EXPECT_EQ(records[7], '"' + lists.list2[5] + '"');
+    EXPECT_EQ(records[8], "\"\"");
+    EXPECT_EQ(records[9], "\"\"");
+}
