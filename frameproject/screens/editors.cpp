@@ -28,6 +28,15 @@ constexpr int kButtonHeight = 700;
 
 const QString kNoTable = QStringLiteral("数据表尚未建立，请先在“结构控制参数输入”中确定控制参数！");
 
+// A caption wider than its label (a long caption in a large font) would be
+// cut off; the label then grows to the left, its right edge kept beside the field.
+void keepCaptionWhole(QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (needed > label->width())
+        label->setGeometry(label->x() + label->width() - needed, label->y(), needed, label->height());
+}
+
 // A typed 16-bit field (node number or code): lenient parse, rounded half to even.
 std::optional<QString> readInt(const QLineEdit* field, std::int16_t& out)
 {
@@ -79,6 +88,7 @@ RecordEditor::RecordEditor(const Layout& layout, const std::vector<FieldSpec>& s
         QLineEdit* field =
             makeField(this, spec.name, spec.caption, layout.controlLeft, spec.top, kComboWidth, layout.fieldHeight);
         label->setBuddy(field);
+        keepCaptionWhole(label);
         m_fields.push_back(field);
     }
 

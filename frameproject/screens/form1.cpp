@@ -91,7 +91,7 @@ Form1::Form1() : Screen(QStringLiteral("启动窗口"), 9540, 4605)
     Command2 = makeButton(this, "Command2", QStringLiteral("退出程序"), 4680, 2400, 2200, 700);
     Command2->setFont(heiti);
 
-    Label4 = new QLabel(QStringLiteral("程序设计：Vorlix　　土木工程学院结构力学教研室"), this);
+    Label4 = new QLabel(QStringLiteral("程序设计：Vorlix\n土木工程学院"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(platform::font(QStringLiteral("隶书"), 15.75, true));
     Label4->setWordWrap(true);
