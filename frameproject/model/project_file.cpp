@@ -263,7 +263,8 @@ bool Reader::real(double& out)
     }
     const auto value = common::parseStrict(*token);
     if (!value || !std::isfinite(*value)) {
-        stop("“" + shownToken(*token) + "”不是数字");
+        const bool huge = std::isinf(common::parseLenient(*token));
+        stop("“" + shownToken(*token) + (huge ? "”超出数值范围" : "”不是数字"));
         return false;
     }
     out = *value;
