@@ -58,6 +58,7 @@ void initialise(QApplication& app, const QString& programName)
     QApplication::setApplicationName(programName);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
+    QApplication::setFont(font(QStringLiteral("宋体"), 9));
     // Screens are hidden and shown all the time; only endProgram() ends a program.
     app.setQuitOnLastWindowClosed(false);
     setDialogs(nullptr);

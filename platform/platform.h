@@ -1,6 +1,17 @@
 #pragma once
 // Start-up of the shared layer and the small helpers every screen uses:
 // program name, fonts by their Chinese names, colours, ending the program, screenshots.
+//
+// The layer's headers:
+//   platform/platform.h     initialise(), fonts, colours, endProgram(), saveScreenshot()
+//   platform/screen.h       Screen: fixed-size window in twips, default button, rule
+//   platform/registry.h     open<T>() / hide<T>() / close<T>() / state<T>() / find<T>()
+//   platform/scrolling.h    ScrollingHeading: the 100 ms moving heading label
+//   platform/dialogs.h      dialogs().message/question/input, ScriptedDialogs for tests
+//   platform/keys.h         virtualKey(), onKeyPress(), filterCharacters()
+//   platform/textlayout.h   TextItem {column, text}; column placement rules
+//   platform/textsurface.h  TextSurface: lines drawn at columns or from the top left
+//   platform/printing.h     printer().printLine/printText/endJob, CapturePrinter for tests
 
 #include <QColor>
 #include <QFont>
@@ -20,7 +31,8 @@ namespace platform {
 //   return app.exec();
 // It installs the font substitutions, stores the program name (title of every
 // message/input box), selects the real Qt dialogs and the real printer, uses the
-// Fusion style, and keeps the application running when the last window is hidden
+// Fusion style, makes "宋体" 9 points the application font (the font of every
+// control that sets none), and keeps the application running when the last window is hidden
 // (a program ends only through endProgram()).
 void initialise(QApplication& app, const QString& programName);
 

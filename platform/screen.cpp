@@ -136,6 +136,16 @@ void Screen::place(QWidget* control, int left, int top, int width, int height)
     control->setProperty(kWidthTwips, width);
 }
 
+void Screen::placeSizedToText(QWidget* control, int left, int top)
+{
+    if (!control)
+        return;
+    control->adjustSize();
+    control->move(toPixelsX(left), toPixelsY(top));
+    control->setProperty(kLeftTwips, left);
+    control->setProperty(kWidthTwips, QVariant());
+}
+
 void Screen::setLeft(QWidget* control, int leftTwips)
 {
     if (!control)
@@ -256,6 +266,14 @@ void Screen::closeEvent(QCloseEvent* event)
     // frame's close box or a QWidget::close() call: both count as the close box.
     event->ignore();
     closeBoxPressed();
+}
+
+void labelFor(QLabel* label, QWidget* control)
+{
+    if (!label || !control)
+        return;
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
 }
 
 } // namespace platform

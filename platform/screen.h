@@ -60,6 +60,9 @@ public:
 
     // Places a child control: left, top, width, height in twips.
     void place(QWidget* control, int left, int top, int width, int height);
+    // Places a control at left, top (twips) with the size of its content
+    // (labels "sized to their text").
+    void placeSizedToText(QWidget* control, int left, int top);
     // Left position of a control in twips; may be negative or beyond the window.
     // The twip value is kept exactly, so repeated small moves do not drift.
     void setLeft(QWidget* control, int leftTwips);
@@ -109,5 +112,9 @@ private:
     QPointer<QPushButton> m_defaultButton;
     bool m_placed = false;
 };
+
+// Ties a caption label to its field, list or combo box: the label becomes the
+// control's buddy and its caption the control's accessible name.
+void labelFor(QLabel* label, QWidget* control);
 
 } // namespace platform

@@ -240,6 +240,22 @@ private slots:
         QCOMPARE(s.left(s.Label2), Screen::toTwipsX(30));
     }
 
+    void labelsSizedToTextAndCaptionsAsAccessibleNames()
+    {
+        EntryScreen s;
+        auto* version = new QLabel(QStringLiteral("版本 Version1.0"), &s);
+        version->setFont(platform::font(QStringLiteral("隶书"), 14.25, true));
+        s.placeSizedToText(version, 240, 4050);
+        QCOMPARE(version->size(), version->sizeHint());
+        QCOMPARE(s.left(version), 240);
+        QCOMPARE(s.widthOf(version), Screen::toTwipsX(version->width()));
+
+        auto* caption = new QLabel(QStringLiteral("结点总数"), &s);
+        platform::labelFor(caption, s.Text1);
+        QCOMPARE(caption->buddy(), s.Text1);
+        QCOMPARE(s.Text1->accessibleName(), QStringLiteral("结点总数"));
+    }
+
     void firstShowCentresOnTheDisplay()
     {
         EntryScreen* s = platform::open<EntryScreen>();
