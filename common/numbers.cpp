@@ -165,7 +165,10 @@ std::string formatNumber(double value, int precision, bool blankSigned)
     std::string body;
     if (exponent >= precision || exponent < -5) {
         body = digits.substr(0, 1);
-        if (digits.size() > 1) body += "." + digits.substr(1);
+        if (digits.size() > 1) {
+            body += '.';
+            body += digits.substr(1);
+        }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;
@@ -174,13 +177,18 @@ std::string formatNumber(double value, int precision, bool blankSigned)
         if (digits.size() <= whole) {
             body = digits + std::string(whole - digits.size(), '0');
         } else {
-            body = digits.substr(0, whole) + "." + digits.substr(whole);
+            body = digits.substr(0, whole);
+            body += '.';
+            body += digits.substr(whole);
         }
     } else {
-        body = std::string(blankSigned ? "" : "0") + "." +
-               std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        if (!blankSigned) body += '0';
+        body += '.';
+        body.append(static_cast<std::size_t>(-exponent - 1), '0');
+        body += digits;
     }
-    return sign + body;
+    body.insert(0, sign);
+    return body;
 }
 
 }  // namespace
