@@ -80,7 +80,7 @@ protected:
         auto* screen = qobject_cast<Screen*>(widget->window());
         if (!screen)
             return false;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
             if (button->isEnabled())
                 button->click();
             return true;
