@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/screen.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -51,8 +52,13 @@ QLabel* label(platform::Screen* screen, const QString& name, const QString& capt
 QLabel* heading(platform::Screen* screen, const QString& name, const QString& caption, int left, int width,
                 const QColor& colour)
 {
-    QLabel* l = label(screen, name, caption, left, 120, width, 600, labelFont(26.25), colour);
-    screen->addRule(840)->setObjectName(QStringLiteral("Line1"));
+    // 26.25 points where the caption fits its width, a little smaller where not.
+    QFont font = labelFont(26.25);
+    const int room = platform::Screen::toPixelsX(width);
+    while (font.pointSizeF() > 14 && QFontMetrics(font).horizontalAdvance(caption) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    QLabel* l = label(screen, name, caption, left, 120, width, 600, font, colour);
+    screen->addRule(780)->setObjectName(QStringLiteral("Line1"));
     return l;
 }
 

@@ -40,6 +40,7 @@ Form1::Form1() : Screen(QStringLiteral("启动窗口"), 7380, 5820)
     setObjectName(QStringLiteral("Form1"));
     Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("  欢迎使用   Caldrin"), 7320, 240, 3405, 1245,
                    labelFont(26.25), kRed);
+    Label1->setWordWrap(true);  // the welcome on one line, the name on the next
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/framewizard/form1.jpg")));
@@ -48,7 +49,7 @@ Form1::Form1() : Screen(QStringLiteral("启动窗口"), 7380, 5820)
     Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("版本 Version1.0"), 240, 4050, 3000, 400,
                    buttonFont(14.25), Qt::black);
     Label2->adjustSize();
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("平面刚架分析程序  结构力学课程设计组 编制"), 240,
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("结构力学教学组 编制"), 240,
                    4530, 5000, 400, buttonFont(14.25), Qt::black);
     Label3->adjustSize();
     Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("退出程序"), 3240, 4320, 1695, 615,
