@@ -1,11 +1,11 @@
 #include "beamwizard/screens/screens.h"
 
+#include "platform/keys.h"
+
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace beamwizard {
 
@@ -81,9 +81,17 @@ Form4::Form4() : SpanEndScreen(QStringLiteral("输入固端弯矩."), 5175, 3195
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
 
-    // Esc presses the clear button.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, Command2, &QPushButton::click);
+    // Esc presses the clear button, whichever control has the focus.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        platform::onKeyPress(control, [this](int key) {
+            if (key != 0x1B)
+                return false;
+            Command2->click();
+            return true;
+        });
+    }
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (const std::optional<Fault> fault = confirmFixedEndMoments(beamModel(), fieldTexts(Text1))) {
