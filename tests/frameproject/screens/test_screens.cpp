@@ -770,6 +770,21 @@ private slots:
         Form1* form1 = platform::open<Form1>();
         click(form1->Command2);
         QCOMPARE(m_endCalls, 1);
+        form1->close(); // the window frame's close box
+        QCOMPARE(m_endCalls, 2);
+    }
+
+    // The close box of an inner screen brings Form1 back instead of leaving
+    // the program running with no window; the model is untouched.
+    void closeBoxOfAnInnerScreen()
+    {
+        newProject({"1", "2", "1", "0", "0"});
+        storeEntry(shown<Form3>(), {"4", "5"});
+        shown<Form3>()->close();
+        QCOMPARE(shownScreen(), QStringLiteral("Form1"));
+        QCOMPARE(platform::state<Form3>(), platform::ScreenState::NotLoaded);
+        QCOMPARE(theProject().X.value(1), 4.0);
+        QCOMPARE(m_endCalls, 0);
     }
 };
 
