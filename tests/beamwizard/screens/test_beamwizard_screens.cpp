@@ -551,6 +551,42 @@ private slots:
         click(shown<Form1>()->Command2);  // 退出程序
         QCOMPARE(endCalls, 1);
     }
+
+    void enterAndKeyboardOrder()
+    {
+        Form1* form1 = platform::open<Form1>();
+        QTest::keyClick(form1->Command2, Qt::Key_Return);  // Enter on a focused button clicks it
+        QCOMPARE(endCalls, 1);
+        QCOMPARE(form1->defaultButton(), form1->Command1);
+        QTest::keyClick(form1->Command1, Qt::Key_Return);
+        Form2* form2 = shown<Form2>();
+        QVERIFY(form2);
+        QCOMPARE(form2->Combo1->accessibleName(), QStringLiteral("结点数"));
+        const QList<QWidget*> order{form2->Combo1, form2->Combo2, form2->Combo3,
+                                    form2->Command1, form2->Command2, form2->Command3};
+        // The next control Tab goes to, skipping what takes no focus and a
+        // combo box's own line edit.
+        const auto nextFocusable = [](QWidget* from) {
+            QWidget* next = from->nextInFocusChain();
+            while (next && (next->focusPolicy() == Qt::NoFocus ||
+                            qobject_cast<QComboBox*>(next->parentWidget())))
+                next = next->nextInFocusChain();
+            return next;
+        };
+        for (qsizetype i = 1; i < order.size(); ++i)
+            QCOMPARE(nextFocusable(order[i - 1]), order[i]);
+        click(form2->Command2);  // 上 一 步
+        QCOMPARE(shown<Form1>(), form1);
+
+        click(form1->Command1);
+        Form3* form3 = enterBasics(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("1"));
+        QVERIFY(form3);
+        QCOMPARE(nextFocusable(form3->Text1[0]), form3->Text1[1]);
+        QCOMPARE(nextFocusable(form3->Text1[5]), form3->Command1);
+        QCOMPARE(nextFocusable(form3->Command2), form3->Text2[0]);
+        QCOMPARE(nextFocusable(form3->Text3[6]), form3->Command5);
+        QCOMPARE(form3->Text3[2]->accessibleName(), QStringLiteral(" P3"));
+    }
 };
 
 int main(int argc, char* argv[])
