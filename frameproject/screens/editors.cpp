@@ -71,7 +71,7 @@ std::optional<QString> firstRefusal(std::initializer_list<std::optional<QString>
 
 // ---------------------------------------------------------------------------
 
-RecordEditor::RecordEditor(const Layout& layout, const std::vector<FieldSpec>& specs)
+RecordEditor::RecordEditor(const Layout& layout, const std::vector<FieldLayout>& fieldLayouts)
     : Screen(layout.title, layout.width, layout.height)
 {
     comboLabel = makeLabel(this, "Label1", layout.comboCaption, layout.labelLeft, layout.comboTop, kLabelWidth,
@@ -81,12 +81,12 @@ RecordEditor::RecordEditor(const Layout& layout, const std::vector<FieldSpec>& s
     comboLabel->setBuddy(Combo1);
 
     int labelNumber = 2;
-    for (const FieldSpec& spec : specs) {
+    for (const FieldLayout& entry : fieldLayouts) {
         const QByteArray labelName = "Label" + QByteArray::number(labelNumber++);
-        QLabel* label = makeLabel(this, labelName.constData(), spec.caption, spec.labelLeft, spec.top,
-                                  spec.labelWidth, kLabelHeight, true);
+        QLabel* label = makeLabel(this, labelName.constData(), entry.caption, entry.labelLeft, entry.top,
+                                  entry.labelWidth, kLabelHeight, true);
         QLineEdit* field =
-            makeField(this, spec.name, spec.caption, layout.controlLeft, spec.top, kComboWidth, layout.fieldHeight);
+            makeField(this, entry.name, entry.caption, layout.controlLeft, entry.top, kComboWidth, layout.fieldHeight);
         label->setBuddy(field);
         keepCaptionWhole(label);
         m_fields.push_back(field);

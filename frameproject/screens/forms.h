@@ -120,7 +120,7 @@ public:
     const std::vector<QLineEdit*>& fields() const { return m_fields; }
 
 protected:
-    struct FieldSpec
+    struct FieldLayout
     {
         const char* name;    // objectName of the text field
         QString caption;     // its label
@@ -141,7 +141,7 @@ protected:
         int buttonLeft;
         int buttonTops[3];   // store, "上一步", "下一步"
     };
-    RecordEditor(const Layout& layout, const std::vector<FieldSpec>& fields);
+    RecordEditor(const Layout& layout, const std::vector<FieldLayout>& fields);
 
     QLineEdit* field(int index) const { return m_fields[static_cast<std::size_t>(index)]; }
 
