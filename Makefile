@@ -51,7 +51,7 @@ $(BENCH_BUILD)/build.ninja:
 bench: bootstrap $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD)
 	@for b in $(BENCH_BUILD)/bench/*/bench_*; do \
-	  if [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
+	  if [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; fi; \
 	done
 
 # Renders every screen of the three programs to PNG files under $(SHOTS)/.
