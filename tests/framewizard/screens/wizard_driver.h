@@ -6,6 +6,7 @@
 
 #include "framewizard/screens/program.h"
 #include "framewizard/screens/wizard_screens.h"
+#include "tests/framewizard/core/frame_builders.h"
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -116,36 +117,7 @@ struct PortalFrame
 // Puts the portal frame straight into the model, as the input screens would.
 inline void fillPortalFrame()
 {
-    using P = PortalFrame;
-    framewizard::FrameModel& m = framewizard::frameModel();
-    m.nodeCount = 4;
-    m.fixedNodeCount = 2;
-    m.memberCount = 3;
-    m.loadCount = 3;
-    m.sectionCount = 5;
-    m.updateUnknownCount();
-    m.redimensionNodes();
-    m.redimensionMembers();
-    m.redimensionRigidities();
-    m.redimensionLoads();
-    m.redimensionSections();
-    for (int i = 0; i < 4; ++i) {
-        m.nodeX(i + 1) = P::nodes[i][0];
-        m.nodeY(i + 1) = P::nodes[i][1];
-    }
-    for (int k = 0; k < 3; ++k) {
-        m.memberSmallEnd(k + 1) = P::members[k][0];
-        m.memberLargeEnd(k + 1) = P::members[k][1];
-        m.memberEA(k + 1) = 1e6;
-        m.memberEI(k + 1) = 1e4;
-    }
-    for (int l = 0; l < 3; ++l)
-        for (int c = 0; c < 4; ++c)
-            m.loadTable(l + 1, c + 1) = P::loads[l][c];
-    for (int s = 0; s < 5; ++s) {
-        m.sectionTable(s + 1, 1) = P::sections[s][0];
-        m.sectionTable(s + 1, 2) = P::sections[s][1];
-    }
+    framewizard::frameModel() = frames::portalFrame();
 }
 
 // Agreement to five significant digits.
